@@ -2,12 +2,13 @@
 
 #include <vector>
 
-
 namespace kelvaro {
 
 namespace {
 
-std::string DecimalText(std::int32_t number) { return std::to_string(number); }
+std::string DecimalText(std::int32_t number) {
+    return std::to_string(number);
+}
 
 }  // namespace
 

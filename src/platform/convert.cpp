@@ -80,7 +80,8 @@ std::int32_t StrToInt(const std::string& text) {
     bool ok = false;
     if (at < text.size() && (text[at] == '$' || text[at] == 'x' || text[at] == 'X')) {
         ok = ReadHex(text, at + 1, value);
-    } else if (at + 1 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X')) {
+    } else if (at + 1 < text.size() && text[at] == '0' &&
+               (text[at + 1] == 'x' || text[at + 1] == 'X')) {
         ok = ReadHex(text, at + 2, value);
     } else {
         ok = ReadDecimal(text, at, negative, value);
@@ -91,6 +92,8 @@ std::int32_t StrToInt(const std::string& text) {
     return value;
 }
 
-std::string IntToStr(std::int32_t value) { return std::to_string(value); }
+std::string IntToStr(std::int32_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace kelvaro

@@ -15,7 +15,7 @@ namespace kelvaro {
 
 // The conversion error: a text that is not an integer of the accepted forms.
 class ConvertError : public std::runtime_error {
-public:
+  public:
     explicit ConvertError(const std::string& text);
 };
 

@@ -24,7 +24,8 @@ std::string MakeFileNameByReplacing(const std::string& pattern, std::int32_t num
     }
     for (std::int64_t j = 0; j < marks; ++j) {
         const std::string filler =
-            j < marks - length ? "0" : digits.substr(static_cast<std::size_t>(length - marks + j), 1);
+            j < marks - length ? "0"
+                               : digits.substr(static_cast<std::size_t>(length - marks + j), 1);
         ReplaceFirst(text, "?", filler);
     }
     return text;
@@ -45,7 +46,9 @@ TEST(MakeFileName, FillsMarksAsTheWorkedExamplesShow) {
         {"*.html", 0, "0.html"},
         {"*.html", -7, "-7.html"},
         {"*_*.txt", 12, "12_12.txt"},
-        {"p?" "?-*.txt", 1234,  // split so the compiler sees no trigraph
+        {"p?"
+         "?-*.txt",
+         1234,  // split so the compiler sees no trigraph
          "p34-1234.txt"},
         {"*??", 5, "505"},
         {"a?b?c", 5, "a0b5c"},
@@ -81,7 +84,8 @@ TEST(MakeFileName, AgreesWithTheStepByStepRuleOnRandomPatterns) {
             pattern += pieces[piece(random)];
         }
         const std::int32_t number =
-            round % 2 ? anyNumber(random) : specials[static_cast<std::size_t>(round / 2) % std::size(specials)];
+            round % 2 ? anyNumber(random)
+                      : specials[static_cast<std::size_t>(round / 2) % std::size(specials)];
         ASSERT_EQ(MakeFileName(pattern, number), MakeFileNameByReplacing(pattern, number))
             << "pattern " << pattern << " number " << number;
     }
@@ -173,7 +177,8 @@ TEST(RequiredDepth, CountsDivisionsUntilBelowTheMaximum) {
         {std::numeric_limits<std::int32_t>::min(), 2, 0},
     };
     for (const DepthCase& c : cases) {
-        EXPECT_EQ(RequiredDepth(c.end, c.maximum), c.depth) << "end " << c.end << " maximum " << c.maximum;
+        EXPECT_EQ(RequiredDepth(c.end, c.maximum), c.depth)
+            << "end " << c.end << " maximum " << c.maximum;
     }
 }
 

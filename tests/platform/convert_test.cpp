@@ -48,11 +48,16 @@ TEST(StrToInt, AcceptsDecimalAndHexadecimalForms) {
 
 TEST(StrToInt, RefusesEverythingElseWithAConversionError) {
     const char* const refused[] = {
-        "",          "   ",        "-",          "+",          "$",         "x",
-        "0x",        "-0x",        "42 ",        "4 2",        "1.5",       "1,000",
-        "\t42",      "42\n",       "abc",        "--1",        "+-1",       "- 1",
-        "2147483648", "-2147483649", "99999999999999999999", "$123456789", "0x100000000",
-        "$FG",       "0x-1",       "１２",       "$ 1",       "00x1",
+        "",           "   ",         "-",
+        "+",          "$",           "x",
+        "0x",         "-0x",         "42 ",
+        "4 2",        "1.5",         "1,000",
+        "\t42",       "42\n",        "abc",
+        "--1",        "+-1",         "- 1",
+        "2147483648", "-2147483649", "99999999999999999999",
+        "$123456789", "0x100000000", "$FG",
+        "0x-1",       "１２",        "$ 1",
+        "00x1",
     };
     for (const char* text : refused) {
         EXPECT_THROW(StrToInt(text), ConvertError) << '"' << text << '"';

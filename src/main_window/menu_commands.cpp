@@ -1,0 +1,24 @@
+// The commands of the main window that open other windows.
+#include "main_window/uMain.h"
+#include "options/uOption.h"
+
+namespace kelvaro {
+
+void TMainForm::O1Click(MenuItem&) {
+    // Whether the dialog was left with OK, Cancel or its close box, both panes are recomputed.
+    Form_Option->ShowModal();
+    FromChange(*this);
+    ToChange(*this);
+}
+
+void TMainForm::About1Click(MenuItem&) {}
+
+void TMainForm::Button_StartClick(Control&) {}
+
+void TMainForm::Button_FolderClick(Control&) {}
+
+void TMainForm::Button_ToDirClick(Control&) {}
+
+void TMainForm::Button_ToNewClick(Control&) {}
+
+}  // namespace kelvaro

@@ -1,0 +1,37 @@
+#include "main_window/startup.h"
+
+#include <exception>
+
+#include "main_window/uMain.h"
+#include "options/uOption.h"
+
+namespace kelvaro {
+
+void CreateProgramForms(Application& application) {
+    application.CreateForm(MainForm);
+    application.CreateForm(Form_Option);
+}
+
+void ForgetProgramForms() {
+    MainForm = nullptr;
+    Form_Option = nullptr;
+}
+
+int RunKelvaro(Backend& backend) {
+    {
+        Application application(backend);
+        try {
+            application.Initialize();
+            application.SetHelpFile("");
+            application.SetTitle("Kelvaro");
+            CreateProgramForms(application);
+            application.Run();
+        } catch (const std::exception& error) {
+            application.ShowException(error);
+        }
+    }
+    ForgetProgramForms();
+    return 0;
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,148 @@
+#include "platform/layout.h"
+
+#include <stdexcept>
+
+namespace kelvaro {
+
+namespace {
+
+template <class Map>
+typename Map::mapped_type Lookup(const Map& handlers, const std::string& name,
+                                 const std::string& form) {
+    if (name.empty()) {
+        return {};
+    }
+    const auto found = handlers.find(name);
+    if (found == handlers.end()) {
+        throw std::logic_error("form " + form + " offers no handler " + name);
+    }
+    return found->second;
+}
+
+Control& AddControl(Form& form, const ControlLayout& layout, Control* parent) {
+    switch (layout.kind) {
+        case ControlKind::Edit:
+            return form.Add<Edit>(layout.name, parent);
+        case ControlKind::ComboBox: {
+            ComboBox& box = form.Add<ComboBox>(layout.name, parent);
+            box.SetItems({layout.items.begin(), layout.items.end()});
+            return box;
+        }
+        case ControlKind::SpinEdit: {
+            SpinEdit& spin = form.Add<SpinEdit>(layout.name, parent);
+            spin.SetRange(layout.minValue, layout.maxValue);
+            return spin;
+        }
+        case ControlKind::CheckBox: {
+            CheckBox& box = form.Add<CheckBox>(layout.name, parent);
+            box.SetChecked(layout.checked);
+            return box;
+        }
+        case ControlKind::Button: {
+            Button& button = form.Add<Button>(layout.name, parent);
+            button.SetModalResult(layout.modalResult);
+            button.SetDefault(layout.isDefault);
+            button.SetCancel(layout.isCancel);
+            return button;
+        }
+        case ControlKind::Label: {
+            Label& label = form.Add<Label>(layout.name, parent);
+            label.SetWordWrap(layout.wordWrap);
+            label.SetAutoSize(layout.autoSize);
+            return label;
+        }
+        case ControlKind::GroupBox:
+            return form.Add<GroupBox>(layout.name, parent);
+        case ControlKind::Panel: {
+            Panel& panel = form.Add<Panel>(layout.name, parent);
+            panel.SetBevels(layout.bevelInner, layout.bevelOuter);
+            return panel;
+        }
+        case ControlKind::Bevel: {
+            Bevel& bevel = form.Add<Bevel>(layout.name, parent);
+            bevel.SetAlignTop(layout.alignTop);
+            return bevel;
+        }
+        case ControlKind::Image: {
+            Image& image = form.Add<Image>(layout.name, parent);
+            image.SetResourceId(layout.resourceId);
+            return image;
+        }
+        case ControlKind::PageControl: {
+            PageControl& pages = form.Add<PageControl>(layout.name, parent);
+            pages.SetMultiLine(layout.multiLine);
+            return pages;
+        }
+        case ControlKind::TabSheet:
+            return form.Add<TabSheet>(layout.name, parent);
+        case ControlKind::Gauge:
+            return form.Add<Gauge>(layout.name, parent);
+        case ControlKind::Form:
+            break;
+    }
+    throw std::logic_error("a form cannot hold the control " + layout.name);
+}
+
+}  // namespace
+
+void BuildForm(Form& form, const FormLayout& layout, const FormHandlers& handlers) {
+    form.SetText(layout.caption);
+    form.SetClientSize(layout.clientWidth, layout.clientHeight);
+    form.SetBorder(layout.border);
+    form.SetBorderIcons(layout.minimizeBox, layout.maximizeBox);
+    form.SetPosition(layout.position);
+    form.SetFont(layout.font);
+
+    // Settings first, events last, so that building fires no handler.
+    std::vector<Control*> built;
+    for (const ControlLayout& spec : layout.controls) {
+        Control* parent = &form;
+        if (!spec.parent.empty()) {
+            parent = form.Find(spec.parent);
+            if (parent == nullptr) {
+                throw std::logic_error("form " + form.Name() + " has no parent " + spec.parent);
+            }
+        }
+        Control& control = AddControl(form, spec, parent);
+        control.SetBounds(spec.bounds);
+        control.SetAnchors(spec.anchors);
+        control.SetText(spec.text);
+        control.SetHint(spec.hint, spec.showHint);
+        control.SetEnabled(spec.enabled);
+        control.SetVisible(spec.visible);
+        control.SetTabOrder(spec.tabOrder);
+        control.SetFont(spec.font);
+        control.SetImeOff(spec.imeOff);
+        built.push_back(&control);
+    }
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        const ControlLayout& spec = layout.controls[i];
+        built[i]->OnChange = Lookup(handlers.events, spec.onChange, form.Name());
+        built[i]->OnClick = Lookup(handlers.events, spec.onClick, form.Name());
+        if (!spec.onShow.empty()) {
+            static_cast<TabSheet&>(*built[i]).OnShow =
+                Lookup(handlers.events, spec.onShow, form.Name());
+        }
+    }
+
+    if (!layout.menuName.empty()) {
+        MainMenu& menu = form.SetMenu(std::make_unique<MainMenu>(layout.menuName));
+        for (const MenuLayout& spec : layout.menu) {
+            MenuItem* parent = spec.parent.empty() ? &menu : menu.Find(spec.parent);
+            if (parent == nullptr) {
+                throw std::logic_error("form " + form.Name() + " has no menu " + spec.parent);
+            }
+            MenuItem& item = parent->Add(spec.name, spec.caption);
+            item.OnClick = Lookup(handlers.menuItems, spec.onClick, form.Name());
+        }
+    }
+
+    form.OnShow = Lookup(handlers.events, layout.onShow, form.Name());
+    form.OnClose = Lookup(handlers.close, layout.onClose, form.Name());
+    form.OnCreate = Lookup(handlers.events, layout.onCreate, form.Name());
+    if (form.OnCreate) {
+        form.OnCreate(form);
+    }
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,108 @@
+// The file services on Windows.
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <optional>
+#include <string>
+
+namespace kelvaro {
+namespace {
+
+// The path in UTF-16 for a Windows call, or nothing when it is not valid UTF-8 or holds a NUL.
+std::optional<std::wstring> Wide(const std::string& text) {
+    if (text.find('\0') != std::string::npos || text.size() > INT_MAX) {
+        return std::nullopt;
+    }
+    if (text.empty()) {
+        return std::wstring();
+    }
+    const int length = static_cast<int>(text.size());
+    const int size =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), length, wide.data(),
+                            size) != size) {
+        return std::nullopt;
+    }
+    return wide;
+}
+
+// The volume and index that tell one file from every other, whatever name it is reached by.
+struct FileIdentity {
+    DWORD volume;
+    DWORD index_high;
+    DWORD index_low;
+};
+
+std::optional<FileIdentity> Identify(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    if (!known) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+    std::optional<FileIdentity> first = Identify(a);
+    std::optional<FileIdentity> second = Identify(b);
+    return first && second && first->volume == second->volume &&
+           first->index_high == second->index_high && first->index_low == second->index_low;
+}
+
+bool Present(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class Win32FileSystem : public FileSystem {
+  public:
+    bool Exists(const std::string& path) override {
+        std::optional<std::wstring> wide = Wide(path);
+        return wide && Present(*wide);
+    }
+
+    bool CreateDir(const std::string& path) override {
+        std::optional<std::wstring> wide = Wide(path);
+        return wide && CreateDirectoryW(wide->c_str(), nullptr) != 0;
+    }
+
+    bool Copy(const std::string& from, const std::string& to) override {
+        std::optional<std::wstring> source = Wide(from);
+        std::optional<std::wstring> target = Wide(to);
+        // Copying a file onto itself would be refused by the sharing rules at best; it is
+        // refused here before the target is ever opened for writing.
+        return source && target && !SameFile(*source, *target) &&
+               CopyFileW(source->c_str(), target->c_str(), FALSE) != 0;
+    }
+
+    bool Move(const std::string& from, const std::string& to) override {
+        std::optional<std::wstring> source = Wide(from);
+        std::optional<std::wstring> target = Wide(to);
+        // MoveFileW never replaces another file, but a move onto the file itself (the same name,
+        // another case, a hard link) can report success and leave both names as they were.
+        // Anything already at To is refused first.
+        return source && target && !Present(*target) &&
+               MoveFileW(source->c_str(), target->c_str()) != 0;
+    }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+    static Win32FileSystem files;
+    return files;
+}
+
+}  // namespace kelvaro
