@@ -12,5 +12,6 @@ inline Font FormFont() {
 
 const FormLayout& MainFormLayout();
 const FormLayout& OptionFormLayout();
+const FormLayout& OpeFormLayout();
 
 }  // namespace kelvaro

@@ -13,8 +13,6 @@ void TMainForm::O1Click(MenuItem&) {
 
 void TMainForm::About1Click(MenuItem&) {}
 
-void TMainForm::Button_StartClick(Control&) {}
-
 void TMainForm::Button_FolderClick(Control&) {}
 
 void TMainForm::Button_ToDirClick(Control&) {}

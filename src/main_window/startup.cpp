@@ -4,17 +4,20 @@
 
 #include "main_window/uMain.h"
 #include "options/uOption.h"
+#include "transfer/uOpe.h"
 
 namespace kelvaro {
 
 void CreateProgramForms(Application& application) {
     application.CreateForm(MainForm);
     application.CreateForm(Form_Option);
+    application.CreateForm(Form_Ope);
 }
 
 void ForgetProgramForms() {
     MainForm = nullptr;
     Form_Option = nullptr;
+    Form_Ope = nullptr;
 }
 
 int RunKelvaro(Backend& backend) {

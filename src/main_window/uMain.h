@@ -52,6 +52,8 @@ class TMainForm : public Form {
     void ToChange(Control& sender);
     // Tries to convert the four number fields; the first failure is reported and sets ErrorFlag.
     void CheckFileInt();
+    // Each side's start must not lie above its end; the first side that fails is reported.
+    void CheckFileValue();
 
     void Button_StartClick(Control& sender);
     void Exit1Click(MenuItem& sender);

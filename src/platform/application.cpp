@@ -5,8 +5,15 @@ namespace kelvaro {
 Application::Application(Backend& backend) : backend_(backend) {}
 
 Application::~Application() {
+    WaitForThreads();
     while (!forms_.empty()) {
         forms_.pop_back();
+    }
+}
+
+void Application::WaitForThreads() {
+    while (LiveThreads() > 0) {
+        queue_.WaitAndRun(std::chrono::steady_clock::now() + std::chrono::milliseconds(10));
     }
 }
 

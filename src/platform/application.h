@@ -1,13 +1,16 @@
 // The application object: its forms, its message loop, message boxes and the exception display.
 #pragma once
 
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/files.h"
 #include "platform/form.h"
 #include "platform/task_queue.h"
 
@@ -24,6 +27,18 @@ class Application {
 
     Backend& GetBackend() const { return backend_; }
     TaskQueue& MainThreadQueue() { return queue_; }
+    bool IsMainThread() const { return std::this_thread::get_id() == mainThread_; }
+
+    // The file services every run goes through; the system's own unless replaced.
+    FileSystem& Files() const { return *files_; }
+    void SetFiles(FileSystem& files) { files_ = &files; }
+
+    // Worker threads report their start and end; the application outlives them all.
+    void ThreadStarted() { ++liveThreads_; }
+    void ThreadEnded() { --liveThreads_; }
+    int LiveThreads() const { return liveThreads_.load(); }
+    // Runs the steps the live threads hand to the main thread until every one has ended.
+    void WaitForThreads();
 
     void Initialize();
     const std::string& Title() const { return title_; }
@@ -64,6 +79,9 @@ class Application {
   private:
     Backend& backend_;
     TaskQueue queue_;
+    std::thread::id mainThread_ = std::this_thread::get_id();
+    FileSystem* files_ = &SystemFileSystem();
+    std::atomic<int> liveThreads_{0};
     std::string title_;
     std::string helpFile_;
     std::vector<std::unique_ptr<Form>> forms_;

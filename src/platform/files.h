@@ -9,9 +9,18 @@
 // replacing; the Windows copy may leave that to the system.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kelvaro {
+
+// What tells one file from every other, whatever name it is reached by.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 class FileSystem {
   public:
@@ -29,6 +38,9 @@ class FileSystem {
 
     // Moves or renames a file. Never replaces anything already at To, the file itself included.
     virtual bool Move(const std::string& from, const std::string& to) = 0;
+
+    // The identity of the file or folder at the path; nothing when there is none.
+    virtual std::optional<FileIdentity> Identify(const std::string& path) = 0;
 };
 
 // The implementation for the platform the program runs on. It keeps no state.

@@ -219,6 +219,17 @@ TEST_F(Files, ExistsFindsFilesAndFolders) {
     }
 }
 
+TEST_F(Files, IdentifyTellsOneFileFromAnotherWhateverItsName) {
+    FileSystem& files = SystemFileSystem();
+    const std::string folder = MakeCaseFolder(1);
+    const auto a = files.Identify(folder + "a.txt");
+    ASSERT_TRUE(a.has_value());
+    EXPECT_EQ(files.Identify(folder + "link.txt"), a);
+    EXPECT_EQ(files.Identify(Absolute(folder + "sub\\..\\a.txt")), a);
+    EXPECT_NE(files.Identify(folder + "b.txt"), a);
+    EXPECT_EQ(files.Identify(folder + "missing.txt"), std::nullopt);
+}
+
 // Japanese names, among them folders ending in 表 and ソ, whose second code-page-932 byte is "\".
 TEST_F(Files, NamesOutsideAscii) {
     FileSystem& files = SystemFileSystem();

@@ -211,6 +211,16 @@ class PosixFileSystem : public FileSystem {
         return source_path && target_path &&
                MoveNoReplace(source_path->c_str(), target_path->c_str());
     }
+
+    std::optional<FileIdentity> Identify(const std::string& path) override {
+        std::optional<std::string> native = Native(path);
+        struct stat info;
+        if (!native || ::stat(native->c_str(), &info) != 0) {
+            return std::nullopt;
+        }
+        return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                            static_cast<std::uint64_t>(info.st_ino)};
+    }
 };
 
 }  // namespace

@@ -32,14 +32,7 @@ std::optional<std::wstring> Wide(const std::string& text) {
     return wide;
 }
 
-// The volume and index that tell one file from every other, whatever name it is reached by.
-struct FileIdentity {
-    DWORD volume;
-    DWORD index_high;
-    DWORD index_low;
-};
-
-std::optional<FileIdentity> Identify(const std::wstring& path) {
+std::optional<FileIdentity> IdentifyWide(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -52,14 +45,14 @@ std::optional<FileIdentity> Identify(const std::wstring& path) {
     if (!known) {
         return std::nullopt;
     }
-    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 bool SameFile(const std::wstring& a, const std::wstring& b) {
-    std::optional<FileIdentity> first = Identify(a);
-    std::optional<FileIdentity> second = Identify(b);
-    return first && second && first->volume == second->volume &&
-           first->index_high == second->index_high && first->index_low == second->index_low;
+    std::optional<FileIdentity> first = IdentifyWide(a);
+    std::optional<FileIdentity> second = IdentifyWide(b);
+    return first && second && *first == *second;
 }
 
 bool Present(const std::wstring& path) {
@@ -95,6 +88,11 @@ class Win32FileSystem : public FileSystem {
         // Anything already at To is refused first.
         return source && target && !Present(*target) &&
                MoveFileW(source->c_str(), target->c_str()) != 0;
+    }
+
+    std::optional<FileIdentity> Identify(const std::string& path) override {
+        std::optional<std::wstring> wide = Wide(path);
+        return wide ? IdentifyWide(*wide) : std::nullopt;
     }
 };
 
