@@ -2,8 +2,10 @@
 // message loop it is in; the backend is woken to do so.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -15,7 +17,8 @@ class TaskQueue {
     using Task = std::function<void()>;
     using Waker = std::function<void()>;
 
-    // Called after each push, on the pushing thread; the backend wakes its loop with it.
+    // Called after each push, on the pushing thread; the backend wakes its loop with it. Set
+    // before any other thread pushes.
     void SetWaker(Waker waker);
     void Push(Task task);
     // Runs the tasks that are queued now, on the calling (main) thread. Returns how many ran.
@@ -27,6 +30,7 @@ class TaskQueue {
     std::mutex mutex_;
     std::condition_variable queued_;
     std::deque<Task> tasks_;
+    std::atomic<std::size_t> queuedCount_{0};
     Waker waker_;
 };
 

@@ -1,7 +1,9 @@
 #include "platform/thread.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
 
 #include "platform/application.h"
@@ -52,26 +54,38 @@ void Thread::Synchronize(const std::function<void()>& step) {
         step();
         return;
     }
-    std::mutex mutex;
-    std::condition_variable done;
-    bool finished = false;
-    std::exception_ptr error;
-    application_.MainThreadQueue().Push([&] {
+    // Shared with the task, so that the main thread may still be signalling when this thread
+    // has seen the flag and returned.
+    struct Handoff {
+        std::atomic<bool> done{false};
+        std::exception_ptr error;
+        std::mutex mutex;
+        std::condition_variable signal;
+    };
+    auto handoff = std::make_shared<Handoff>();
+    application_.MainThreadQueue().Push([handoff, &step] {
         try {
             step();
         } catch (...) {
-            error = std::current_exception();
+            handoff->error = std::current_exception();
         }
-        // Notified under the lock: the waiter may return and destroy both the moment it sees
-        // the flag.
-        std::lock_guard lock(mutex);
-        finished = true;
-        done.notify_one();
+        std::lock_guard lock(handoff->mutex);
+        handoff->done.store(true, std::memory_order_release);
+        handoff->signal.notify_one();
     });
-    std::unique_lock lock(mutex);
-    done.wait(lock, [&] { return finished; });
-    if (error) {
-        std::rethrow_exception(error);
+    // Most steps take a few microseconds: watch for the end awake before going to sleep.
+    const auto watchUntil = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+    while (!handoff->done.load(std::memory_order_acquire) &&
+           std::chrono::steady_clock::now() < watchUntil) {
+        std::this_thread::yield();  // on a busy machine, lets the main thread have the core
+    }
+    if (!handoff->done.load(std::memory_order_acquire)) {
+        std::unique_lock lock(handoff->mutex);
+        handoff->signal.wait(lock,
+                             [&handoff] { return handoff->done.load(std::memory_order_acquire); });
+    }
+    if (handoff->error) {
+        std::rethrow_exception(handoff->error);
     }
 }
 
