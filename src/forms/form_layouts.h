@@ -13,5 +13,7 @@ inline Font FormFont() {
 const FormLayout& MainFormLayout();
 const FormLayout& OptionFormLayout();
 const FormLayout& OpeFormLayout();
+const FormLayout& NewDirFormLayout();
+const FormLayout& AboutFormLayout();
 
 }  // namespace kelvaro

@@ -11,12 +11,4 @@ void TMainForm::O1Click(MenuItem&) {
     ToChange(*this);
 }
 
-void TMainForm::About1Click(MenuItem&) {}
-
-void TMainForm::Button_FolderClick(Control&) {}
-
-void TMainForm::Button_ToDirClick(Control&) {}
-
-void TMainForm::Button_ToNewClick(Control&) {}
-
 }  // namespace kelvaro

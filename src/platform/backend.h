@@ -10,6 +10,8 @@ class Application;
 class Form;
 class PopupMenu;
 class Shell;
+class Registry;
+class Clipboard;
 
 class Backend {
   public:
@@ -33,6 +35,14 @@ class Backend {
 
     // The system's shell (recorded by the headless backend; Win32Shell on Windows).
     virtual Shell& GetShell() = 0;
+    // The registry and the clipboard; a backend without them reads nothing and keeps nothing.
+    virtual Registry& GetRegistry();
+    virtual Clipboard& GetClipboard();
+    // Where the mouse pointer is on the screen, in pixels.
+    virtual void MouseScreenPosition(int& x, int& y) {
+        x = 0;
+        y = 0;
+    }
 };
 
 }  // namespace kelvaro

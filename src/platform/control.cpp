@@ -117,6 +117,12 @@ void Control::Click() {
     }
 }
 
+void Control::MouseDown(MouseButton button, int x, int y) {
+    if (OnMouseDown) {
+        OnMouseDown(*this, button, x, y);
+    }
+}
+
 void Control::Notify(Property what) {
     if (peer_) {
         peer_->Changed(what);

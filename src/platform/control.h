@@ -92,6 +92,16 @@ class Control {
 
     Handler OnChange;
     Handler OnClick;
+    std::function<void(Control& sender, MouseButton button, int x, int y)> OnMouseDown;
+
+    Cursor GetCursor() const { return cursor_; }
+    void SetCursor(Cursor cursor) { cursor_ = cursor; }
+
+    // The mouse as a backend reports it: the pointer enters or leaves the control, a button goes
+    // down at a point of the control.
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    virtual void MouseDown(MouseButton button, int x, int y);
 
     // A click as the user makes it; a push button also hands its modal result to its form.
     virtual void Click();
@@ -119,6 +129,7 @@ class Control {
     int tabOrder_ = 0;
     bool tabStop_ = false;
     bool imeOff_ = false;
+    Cursor cursor_ = Cursor::Default;
     std::unique_ptr<ControlPeer> peer_;
 };
 

@@ -102,10 +102,13 @@ class Label : public Control {
     void SetWordWrap(bool wrap) { wordWrap_ = wrap; }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    TextAlign Alignment() const { return alignment_; }
+    void SetAlignment(TextAlign alignment) { alignment_ = alignment; }
 
   private:
     bool wordWrap_ = false;
     bool autoSize_ = true;
+    TextAlign alignment_ = TextAlign::Left;
 };
 
 class GroupBox : public Control {
@@ -151,9 +154,13 @@ class Image : public Control {
         : Control(ControlKind::Image, std::move(name), parent) {}
     int ResourceId() const { return resourceId_; }
     void SetResourceId(int id) { resourceId_ = id; }
+    // Stretched to the control's size, drawn transparent.
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool stretch) { stretch_ = stretch; }
 
   private:
     int resourceId_ = 0;
+    bool stretch_ = false;
 };
 
 class TabSheet : public Control {

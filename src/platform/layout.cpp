@@ -20,6 +20,9 @@ typename Map::mapped_type Lookup(const Map& handlers, const std::string& name,
 }
 
 Control& AddControl(Form& form, const ControlLayout& layout, Control* parent) {
+    if (layout.create) {
+        return layout.create(form, layout.name, parent);
+    }
     switch (layout.kind) {
         case ControlKind::Edit:
             return form.Add<Edit>(layout.name, parent);
@@ -49,6 +52,7 @@ Control& AddControl(Form& form, const ControlLayout& layout, Control* parent) {
             Label& label = form.Add<Label>(layout.name, parent);
             label.SetWordWrap(layout.wordWrap);
             label.SetAutoSize(layout.autoSize);
+            label.SetAlignment(layout.alignment);
             return label;
         }
         case ControlKind::GroupBox:
@@ -66,6 +70,7 @@ Control& AddControl(Form& form, const ControlLayout& layout, Control* parent) {
         case ControlKind::Image: {
             Image& image = form.Add<Image>(layout.name, parent);
             image.SetResourceId(layout.resourceId);
+            image.SetStretch(layout.stretch);
             return image;
         }
         case ControlKind::PageControl: {
@@ -113,6 +118,7 @@ void BuildForm(Form& form, const FormLayout& layout, const FormHandlers& handler
         control.SetTabOrder(spec.tabOrder);
         control.SetFont(spec.font);
         control.SetImeOff(spec.imeOff);
+        control.SetCursor(spec.cursor);
         built.push_back(&control);
     }
     for (std::size_t i = 0; i < built.size(); ++i) {

@@ -3,6 +3,7 @@
 // controls and binds the events to the handlers the form class offers under those names.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,6 +41,12 @@ struct ControlLayout {
     BevelCut bevelOuter = BevelCut::Raised;
     bool multiLine = false;  // page control
     int resourceId = 0;      // picture
+    bool stretch = false;
+    TextAlign alignment = TextAlign::Left;  // label
+    Cursor cursor = Cursor::Default;
+    // Makes a control of a class of the program's own (a kind of label, say) instead of the
+    // platform's control of that kind.
+    std::function<Control&(Form& form, const std::string& name, Control* parent)> create{};
     // Names of the form's handlers; empty for none.
     std::string onChange{};
     std::string onClick{};

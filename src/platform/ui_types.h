@@ -30,13 +30,17 @@ using Color = std::uint32_t;
 constexpr Color kColorDefault = 0xFF000000;  // the system's colour for the control
 
 struct Font {
-    std::string name;  // empty: the form's font
-    int height = 0;    // character height in pixels; 0: the form's
+    std::string name{};  // empty: the form's font
+    int height = 0;      // character height in pixels; 0: the form's
     Color color = kColorDefault;
     bool underline = false;
     bool bold = false;
     bool operator==(const Font&) const = default;
 };
+
+enum class MouseButton { Left, Right, Middle };
+enum class Cursor { Default, HandPoint };
+enum class TextAlign { Left, Right };
 
 // Modal results, as the buttons of a dialog return them.
 enum ModalResult : int {

@@ -3,6 +3,8 @@
 //     (and usually closes it), while steps queued for the main thread run in the modal loop;
 //   - message boxes, answered by a scripted answerer and recorded (text, caption, flags);
 //   - pop-up menus, recorded and answered by a script;
+//   - the shell (launches and command lines recorded, folder-browser results scripted), the
+//     registry and the clipboard, in memory;
 //   - the program's message loop, driven by a script of its own.
 // A modal form that nothing closes within the deadline is an error, so no test can hang.
 #pragma once
@@ -14,33 +16,13 @@
 #include <vector>
 
 #include "platform/backend.h"
-#include "platform/shell.h"
+#include "platform/headless/headless_services.h"
 
 namespace kelvaro {
 
 class Control;
 class Form;
 class MenuItem;
-
-// The shell of the headless backend: it records what it is asked to open and answers with a
-// scripted result.
-class RecordingShell : public Shell {
-  public:
-    struct Launch {
-        std::string verb;
-        std::string file;
-        std::string parameters;
-        std::string folder;
-        int showCommand = 0;
-    };
-    long Open(const std::string& verb, const std::string& file, const std::string& parameters,
-              const std::string& folder, int showCommand) override {
-        launches.push_back({verb, file, parameters, folder, showCommand});
-        return result;
-    }
-    std::vector<Launch> launches;
-    long result = 42;  // above 32: opened
-};
 
 struct MessageRecord {
     std::string text;
@@ -79,7 +61,11 @@ class HeadlessBackend : public Backend {
     void ShowPopupMenu(kelvaro::PopupMenu& menu, int screenX, int screenY) override;
     void TitleChanged(const std::string& title) override { title_ = title; }
     Shell& GetShell() override { return shell_; }
+    Registry& GetRegistry() override { return registry_; }
+    Clipboard& GetClipboard() override { return clipboard_; }
     RecordingShell& Launches() { return shell_; }
+    MemoryRegistry& RegistryContents() { return registry_; }
+    MemoryClipboard& ClipboardContents() { return clipboard_; }
 
   private:
     std::map<std::string, FormScript> shownScripts_;
@@ -92,6 +78,8 @@ class HeadlessBackend : public Backend {
     std::vector<std::string> modalShows_;
     std::string title_;
     RecordingShell shell_;
+    MemoryRegistry registry_;
+    MemoryClipboard clipboard_;
 };
 
 // The person at the keyboard, for tests: acts on controls as the user would, refusing controls
