@@ -21,8 +21,9 @@
 #include "transfer/uOpe.h"
 
 #if defined(_WIN32)
-#include <psapi.h>
 #include <windows.h>
+// windows.h first: psapi.h relies on its types.
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #endif

@@ -1,0 +1,243 @@
+// Implements Win32Backend's message loops and the main thread's steps: RunModal, RunMessageLoop,
+// Quit, Post, the keyboard's way through a form (Tab in the model's tab order, the rest through
+// IsDialogMessageW), and the wake of the message-only window for steps queued by other threads.
+//
+// A step queued by another thread posts a wake message. Posted messages come before input and
+// painting, so a fast stream of steps would starve both: a wake that finds input or painting
+// pending defers the steps until the queue has none (or a short timer fires, in loops that are
+// not the backend's own, such as a message box's).
+#include <stdexcept>
+
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/win32_backend.h"
+
+namespace kelvaro {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+}  // namespace
+
+void Win32Backend::Attach(Application& application) {
+    if (application_ == &application) {
+        return;
+    }
+    Detach();
+    application_ = &application;
+    queue_ = &application.MainThreadQueue();
+    // A quit left over from an application before this one would end its loops at once.
+    MSG stale;
+    while (PeekMessageW(&stale, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    queue_->SetWaker([this] { Wake(); });
+    Wake();  // for steps queued before
+}
+
+void Win32Backend::Detach() {
+    if (queue_ != nullptr) {
+        queue_->SetWaker(nullptr);
+    }
+    queue_ = nullptr;
+    application_ = nullptr;
+    deferred_ = false;
+    KillTimer(service_, kDeferTimer);
+}
+
+void Win32Backend::Wake() {
+    if (!wakePosted_.exchange(true)) {
+        PostMessageW(service_, kWakeMessage, 0, 0);
+    }
+}
+
+bool Win32Backend::InputOrPaintPending() const {
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT)) != 0;
+}
+
+void Win32Backend::OnWake() {
+    wakePosted_ = false;  // before running: a step queued from now on wakes again
+    if (InputOrPaintPending()) {
+        Defer();
+    } else {
+        RunSteps();
+    }
+}
+
+void Win32Backend::Defer() {
+    deferred_ = true;
+    SetTimer(service_, kDeferTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void Win32Backend::RunSteps() {
+    deferred_ = false;
+    KillTimer(service_, kDeferTimer);
+    if (queue_ != nullptr && application_ != nullptr) {
+        application_->Guard([&] { queue_->RunPending(); });
+    }
+}
+
+void Win32Backend::Post(Step step) {
+    posted_.push_back(std::move(step));
+    PostMessageW(service_, kPostedMessage, 0, 0);
+}
+
+void Win32Backend::RunPostedStep() {
+    if (!posted_.empty()) {
+        Step step = std::move(posted_.front());
+        posted_.pop_front();
+        step();
+    }
+}
+
+LRESULT Win32Backend::OnServiceMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kWakeMessage:
+            OnWake();
+            return 0;
+        case kPostedMessage:
+            RunPostedStep();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kDeferTimer) {
+                RunSteps();
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Backend::RethrowEscaped() {
+    if (escaped_) {
+        std::exception_ptr escaped = escaped_;
+        escaped_ = nullptr;
+        std::rethrow_exception(escaped);
+    }
+}
+
+bool Win32Backend::HandleTabKey(const MSG& message) {
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    HWND focus = GetFocus();
+    if (focus != nullptr) {
+        const auto wants =
+            SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+        if ((wants & (DLGC_WANTTAB | DLGC_WANTMESSAGE)) != 0) {
+            return false;
+        }
+    }
+    auto* form = dynamic_cast<FormPeer*>(PeerOf(GetAncestor(message.hwnd, GA_ROOT)));
+    if (form == nullptr) {
+        return false;
+    }
+    form->MoveFocus(GetKeyState(VK_SHIFT) < 0);
+    return true;
+}
+
+bool Win32Backend::PreTranslate(MSG& message) {
+    if (message.hwnd == nullptr) {
+        return false;
+    }
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (dynamic_cast<FormPeer*>(PeerOf(root)) == nullptr) {
+        return false;  // a message box, a menu, a tooltip
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && HandleTabKey(message)) {
+        return true;
+    }
+    // Enter and Esc for the default and cancel buttons, access keys, the space bar on buttons.
+    return IsDialogMessageW(root, &message) != FALSE;
+}
+
+void Win32Backend::Dispatch(MSG& message) {
+    if (!PreTranslate(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    RethrowEscaped();
+}
+
+Win32Backend::PumpEnd Win32Backend::Pump(const std::function<bool()>& done,
+                                         Clock::time_point deadline) {
+    while (!done()) {
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quitCode_ = static_cast<int>(message.wParam);
+                return PumpEnd::Quit;
+            }
+            Dispatch(message);
+            if (deferred_ && !InputOrPaintPending()) {
+                RunSteps();
+            }
+            continue;
+        }
+        if (deferred_) {
+            RunSteps();
+            continue;
+        }
+        DWORD timeout = INFINITE;
+        if (deadline != Clock::time_point::max()) {
+            const auto now = Clock::now();
+            if (now >= deadline) {
+                return PumpEnd::TimedOut;
+            }
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1;
+            timeout = static_cast<DWORD>(left);
+        }
+        MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    return PumpEnd::Done;
+}
+
+void Win32Backend::RunModal(Form& form) {
+    Realize(form);
+    Attach(form.App());
+    auto* peer = static_cast<FormPeer*>(form.Peer());
+    const auto script = shownScripts_.find(form.Name());
+    if (script != shownScripts_.end() && script->second) {
+        FormScript run = script->second;
+        Post([run, &form] {
+            if (form.Visible()) {
+                run(form);
+            }
+        });
+    }
+    const auto deadline =
+        modalDeadline_.count() > 0 ? Clock::now() + modalDeadline_ : Clock::time_point::max();
+    const PumpEnd end = Pump([&] { return !form.Visible(); }, deadline);
+    if (end == PumpEnd::Quit) {
+        PostQuitMessage(quitCode_);  // for the loops outside this one
+    }
+    if (end == PumpEnd::TimedOut) {
+        form.Hide();
+        throw std::runtime_error("the modal form " + form.Name() + " was left open");
+    }
+    if (peer != nullptr) {
+        EndModal(*peer);
+    }
+}
+
+void Win32Backend::RunMessageLoop(Application& application) {
+    Attach(application);
+    if (application.Terminated()) {
+        return;
+    }
+    const auto deadline =
+        modalDeadline_.count() > 0 ? Clock::now() + modalDeadline_ : Clock::time_point::max();
+    if (Pump([] { return false; }, deadline) == PumpEnd::TimedOut) {
+        throw std::runtime_error("the program's main window was left open");
+    }
+}
+
+void Win32Backend::Quit() {
+    PostQuitMessage(0);
+}
+
+}  // namespace kelvaro
