@@ -6,6 +6,8 @@
 // painting, so a fast stream of steps would starve both: a wake that finds input or painting
 // pending defers the steps until the queue has none (or a short timer fires, in loops that are
 // not the backend's own, such as a message box's).
+#include <cwctype>
+
 #include <stdexcept>
 
 #include "platform/application.h"
@@ -139,6 +141,31 @@ bool Win32Backend::HandleTabKey(const MSG& message) {
     return true;
 }
 
+namespace {
+
+// Whether a menu of the bar has this access key ("&S" in "設定(&S)").
+bool MenuBarHasAccessKey(HMENU bar, wchar_t key) {
+    if (bar == nullptr) {
+        return false;
+    }
+    const auto wanted = std::towupper(key);
+    for (int i = 0, count = GetMenuItemCount(bar); i < count; ++i) {
+        wchar_t caption[128] = {};
+        GetMenuStringW(bar, static_cast<UINT>(i), caption, 127, MF_BYPOSITION);
+        for (const wchar_t* at = caption; at[0] != L'\0' && at[1] != L'\0'; ++at) {
+            if (at[0] == L'&' && at[1] != L'&') {
+                if (std::towupper(at[1]) == wanted) {
+                    return true;
+                }
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 bool Win32Backend::PreTranslate(MSG& message) {
     if (message.hwnd == nullptr) {
         return false;
@@ -149,6 +176,13 @@ bool Win32Backend::PreTranslate(MSG& message) {
     }
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && HandleTabKey(message)) {
         return true;
+    }
+    // Alt and a letter that opens a menu of the menu bar goes to the menu, before any control
+    // with the same access key: the menu is the safer of the two (the start button shares its
+    // letter with the settings menu).
+    if (message.message == WM_SYSCHAR &&
+        MenuBarHasAccessKey(GetMenu(root), static_cast<wchar_t>(message.wParam))) {
+        return false;
     }
     // Enter and Esc for the default and cancel buttons, access keys, the space bar on buttons.
     return IsDialogMessageW(root, &message) != FALSE;

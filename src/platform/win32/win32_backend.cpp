@@ -42,12 +42,15 @@ void MakeChildren(Win32Backend& backend, Control& parent, WindowPeer& parentPeer
     }
 }
 
-// Stacks the windows in tab order, those that draw on their parent last, so that the dialog
-// manager's searches meet the controls in the order the user tabs through them.
+// Stacks the windows as the layout lists them, a later control over an earlier one where they
+// overlap (the "…" button lies on the end of its edit), and those that draw on their parent
+// last. Focus moves in the model's tab order whatever the stacking.
 void StackWindows(const Control& parent) {
     HWND after = HWND_TOP;
     for (bool onParent : {false, true}) {
-        for (Control* child : parent.ChildrenInTabOrder()) {
+        const std::vector<Control*>& children = parent.Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it) {
+            Control* child = *it;
             auto* peer = static_cast<WindowPeer*>(child->Peer());
             if (peer == nullptr || DrawsOnParent(*child) != onParent) {
                 continue;
