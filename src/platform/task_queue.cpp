@@ -1,5 +1,7 @@
 #include "platform/task_queue.h"
 
+#include "platform/watch.h"
+
 #include <thread>
 
 namespace kelvaro {
@@ -9,7 +11,7 @@ namespace {
 // How long the main thread watches for the next step before it goes to sleep. A worker hands
 // over its next step a few microseconds after the last one returned; catching it awake spares
 // both threads a sleep and a wake-up on every number of a run.
-constexpr auto kWatchBeforeSleeping = std::chrono::microseconds(50);
+constexpr auto kWatchBeforeSleeping = std::chrono::microseconds(200);
 
 }  // namespace
 
@@ -48,12 +50,12 @@ int TaskQueue::RunPending() {
 }
 
 int TaskQueue::WaitAndRun(std::chrono::steady_clock::time_point deadline) {
-    const auto watchUntil =
-        std::min(deadline, std::chrono::steady_clock::now() + kWatchBeforeSleeping);
-    while (queuedCount_.load(std::memory_order_acquire) == 0 &&
-           std::chrono::steady_clock::now() < watchUntil) {
-        std::this_thread::yield();  // on a busy machine, lets the worker have the core
-    }
+    const auto budget = std::min<std::chrono::steady_clock::duration>(
+        kWatchBeforeSleeping,
+        std::max<std::chrono::steady_clock::duration>(deadline - std::chrono::steady_clock::now(),
+                                                      std::chrono::steady_clock::duration::zero()));
+    WatchFor([this] { return queuedCount_.load(std::memory_order_acquire) != 0; },
+             std::chrono::duration_cast<std::chrono::microseconds>(budget));
     if (queuedCount_.load(std::memory_order_acquire) == 0) {
         std::unique_lock lock(mutex_);
         queued_.wait_until(lock, deadline, [this] { return !tasks_.empty(); });

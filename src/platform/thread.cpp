@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/application.h"
+#include "platform/watch.h"
 
 namespace kelvaro {
 
@@ -74,12 +75,9 @@ void Thread::Synchronize(const std::function<void()>& step) {
         handoff->signal.notify_one();
     });
     // Most steps take a few microseconds: watch for the end awake before going to sleep.
-    const auto watchUntil = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-    while (!handoff->done.load(std::memory_order_acquire) &&
-           std::chrono::steady_clock::now() < watchUntil) {
-        std::this_thread::yield();  // on a busy machine, lets the main thread have the core
-    }
-    if (!handoff->done.load(std::memory_order_acquire)) {
+    const bool done = WatchFor([&handoff] { return handoff->done.load(std::memory_order_acquire); },
+                               std::chrono::microseconds(200));
+    if (!done) {
         std::unique_lock lock(handoff->mutex);
         handoff->signal.wait(lock,
                              [&handoff] { return handoff->done.load(std::memory_order_acquire); });

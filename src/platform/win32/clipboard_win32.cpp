@@ -1,5 +1,5 @@
-// Implements the clipboard service on Windows: CF_UNICODETEXT through OpenClipboard,
-// SetClipboardData and GetClipboardData.
+// Implements the clipboard service on Windows: CF_UNICODETEXT through OpenClipboard (on behalf of
+// the owner window the backend gives), SetClipboardData and GetClipboardData.
 #include "platform/win32/clipboard_win32.h"
 
 #include <cstring>
@@ -9,20 +9,17 @@
 
 namespace kelvaro {
 
-namespace {
-
 // Another program may hold the clipboard for a moment.
-bool OpenWithRetry() {
+bool Win32Clipboard::Open() const {
+    HWND owner = owner_ ? owner_() : nullptr;
     for (int attempt = 0; attempt < 10; ++attempt) {
-        if (OpenClipboard(nullptr)) {
+        if (OpenClipboard(owner)) {
             return true;
         }
         Sleep(10);
     }
     return false;
 }
-
-}  // namespace
 
 void Win32Clipboard::SetText(const std::string& text) {
     const std::wstring wide = Widen(text);
@@ -34,7 +31,7 @@ void Win32Clipboard::SetText(const std::string& text) {
     void* target = GlobalLock(memory);
     std::memcpy(target, wide.c_str(), bytes);
     GlobalUnlock(memory);
-    if (!OpenWithRetry()) {
+    if (!Open()) {
         GlobalFree(memory);
         return;
     }
@@ -46,7 +43,7 @@ void Win32Clipboard::SetText(const std::string& text) {
 }
 
 std::string Win32Clipboard::Text() {
-    if (!OpenWithRetry()) {
+    if (!Open()) {
         return {};
     }
     std::string text;

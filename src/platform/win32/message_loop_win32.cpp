@@ -3,9 +3,12 @@
 // IsDialogMessageW), and the wake of the message-only window for steps queued by other threads.
 //
 // A step queued by another thread posts a wake message. Posted messages come before input and
-// painting, so a fast stream of steps would starve both: a wake that finds input or painting
-// pending defers the steps until the queue has none (or a short timer fires, in loops that are
-// not the backend's own, such as a message box's).
+// painting, so a fast stream of steps would starve both: a wake that finds input pending, or
+// painting that has waited for a frame, defers the steps until the queue has none (or a short
+// timer fires, in loops that are not the backend's own, such as a message box's). Painting waits
+// for at most a frame: a run that changes its progress window on every number paints it once a
+// frame, not once a number.
+#include <algorithm>
 #include <cwctype>
 
 #include <stdexcept>
@@ -20,6 +23,11 @@ namespace kelvaro {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The longest a stream of steps keeps painting waiting: two refreshes of a 60 Hz display, still
+// smooth to the eye, and half the painting of one refresh for a run that changes its progress
+// window on every number.
+constexpr auto kFrame = std::chrono::milliseconds(33);
 
 }  // namespace
 
@@ -54,13 +62,27 @@ void Win32Backend::Wake() {
     }
 }
 
-bool Win32Backend::InputOrPaintPending() const {
-    return HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT)) != 0;
+DWORD Win32Backend::PendingInputAndPaint() {
+    const DWORD pending = HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT));
+    if ((pending & QS_PAINT) == 0) {
+        paintedAt_ = Clock::now();  // every window is painted up to date
+    }
+    return pending;
+}
+
+bool Win32Backend::InputOrPaintPending() {
+    return PendingInputAndPaint() != 0;
+}
+
+bool Win32Backend::StepsMustWait() {
+    const DWORD pending = PendingInputAndPaint();
+    return (pending & QS_INPUT) != 0 ||
+           ((pending & QS_PAINT) != 0 && Clock::now() - paintedAt_ >= kFrame);
 }
 
 void Win32Backend::OnWake() {
     wakePosted_ = false;  // before running: a step queued from now on wakes again
-    if (InputOrPaintPending()) {
+    if (StepsMustWait()) {
         Defer();
     } else {
         RunSteps();
@@ -68,15 +90,23 @@ void Win32Backend::OnWake() {
 }
 
 void Win32Backend::Defer() {
-    deferred_ = true;
-    SetTimer(service_, kDeferTimer, USER_TIMER_MINIMUM, nullptr);
+    if (!deferred_) {
+        deferred_ = true;
+        SetTimer(service_, kDeferTimer, USER_TIMER_MINIMUM, nullptr);
+    }
 }
 
 void Win32Backend::RunSteps() {
-    deferred_ = false;
-    KillTimer(service_, kDeferTimer);
+    if (deferred_) {
+        deferred_ = false;
+        KillTimer(service_, kDeferTimer);
+    }
     if (queue_ != nullptr && application_ != nullptr) {
-        application_->Guard([&] { queue_->RunPending(); });
+        int ran = 0;
+        application_->Guard([&] { ran = queue_->RunPending(); });
+        if (ran > 0) {
+            stepsAt_ = Clock::now();
+        }
     }
 }
 
@@ -196,11 +226,19 @@ void Win32Backend::Dispatch(MSG& message) {
     RethrowEscaped();
 }
 
+Clock::time_point Win32Backend::PaintHeldUntil() const {
+    return std::min(stepsAt_, paintedAt_) + kFrame;
+}
+
 Win32Backend::PumpEnd Win32Backend::Pump(const std::function<bool()>& done,
                                          Clock::time_point deadline) {
     while (!done()) {
+        // While steps stream in, painting waits until the frame is over; all else goes on.
+        const Clock::time_point paintHeld = PaintHeldUntil();
+        const bool holdPaint = Clock::now() < paintHeld;
+        const UINT kinds = holdPaint ? PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE : 0;
         MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | kinds)) {
             if (message.message == WM_QUIT) {
                 quitCode_ = static_cast<int>(message.wParam);
                 return PumpEnd::Quit;
@@ -215,17 +253,19 @@ Win32Backend::PumpEnd Win32Backend::Pump(const std::function<bool()>& done,
             RunSteps();
             continue;
         }
-        DWORD timeout = INFINITE;
-        if (deadline != Clock::time_point::max()) {
-            const auto now = Clock::now();
-            if (now >= deadline) {
-                return PumpEnd::TimedOut;
-            }
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1;
-            timeout = static_cast<DWORD>(left);
+        const auto now = Clock::now();
+        if (now >= deadline) {
+            return PumpEnd::TimedOut;
         }
-        MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        const Clock::time_point wakeBy = holdPaint ? std::min(deadline, paintHeld) : deadline;
+        DWORD timeout = INFINITE;
+        if (wakeBy != Clock::time_point::max()) {
+            timeout = static_cast<DWORD>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(wakeBy - now).count() + 1);
+        }
+        MsgWaitForMultipleObjectsEx(0, nullptr, timeout,
+                                    holdPaint ? QS_ALLINPUT & ~QS_PAINT : QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
     }
     return PumpEnd::Done;
 }

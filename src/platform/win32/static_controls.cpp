@@ -38,6 +38,16 @@ DWORD LabelStyle(const Label& label) {
     return style | SS_NOTIFY | (ShowsAccessKey(label.Text()) ? 0 : SS_NOPREFIX);
 }
 
+// The caption goes into the window's text and shows with the window's next paint. The static
+// control itself would paint a new text at once, so a run that shows the paths of every number
+// would paint on every number instead of once a frame.
+void SetCaptionForNextPaint(HWND window, const std::string& text) {
+    if (window != nullptr && WindowText(window) != text) {
+        DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+        InvalidateRect(window, nullptr, TRUE);
+    }
+}
+
 void DrawCaption(HDC dc, RECT area, const std::string& text, HFONT font, Color color, UINT flags) {
     if (text.empty()) {
         return;
@@ -66,7 +76,7 @@ void LabelPeer::ShowText() {
         SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>((style & ~mask) | wanted));
         InvalidateRect(window_, nullptr, TRUE);
     }
-    SetWindowTextIfChanged(window_, control_.Text());
+    SetCaptionForNextPaint(window_, control_.Text());
     if (static_cast<Label&>(control_).AutoSize()) {
         LayOut();  // the size follows the caption
     }

@@ -24,8 +24,8 @@
 #include <vector>
 
 #include "platform/backend.h"
-#include "platform/win32/fonts_win32.h"
 #include "platform/win32/clipboard_win32.h"
+#include "platform/win32/fonts_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/win32_api.h"
@@ -138,7 +138,15 @@ class Win32Backend : public Backend {
     void Wake();
     void OnWake();
     void RunSteps();
-    bool InputOrPaintPending() const;
+    // The input and painting in the queue (QS_ flags); notes when painting was last up to date.
+    DWORD PendingInputAndPaint();
+    bool InputOrPaintPending();
+    // Whether the steps must let the queue go first: input is pending, or painting has been
+    // pending for a frame.
+    bool StepsMustWait();
+    // While steps stream in, painting waits until then: a frame after the last steps ran or
+    // after painting was last up to date, whichever comes first.
+    std::chrono::steady_clock::time_point PaintHeldUntil() const;
     void RunPostedStep();
     void Defer();
     // Pumps messages until done() holds, a quit message arrives or the deadline passes.
@@ -154,7 +162,7 @@ class Win32Backend : public Backend {
     FontCache fonts_;
     Win32Shell shell_{[this](const Control& control) { return WindowOf(control); }};
     Win32Registry registry_;
-    Win32Clipboard clipboard_;
+    Win32Clipboard clipboard_{[this] { return service_; }};
     std::unordered_map<HWND, WindowPeer*> peers_;
     std::vector<FormPeer*> forms_;
     std::vector<ModalRecord> modals_;
@@ -168,6 +176,8 @@ class Win32Backend : public Backend {
     TaskQueue* queue_ = nullptr;
     std::atomic<bool> wakePosted_{false};
     bool deferred_ = false;
+    std::chrono::steady_clock::time_point paintedAt_{};  // painting was last up to date
+    std::chrono::steady_clock::time_point stepsAt_{};    // steps last ran
     int quitCode_ = 0;
     std::deque<Step> posted_;
     std::exception_ptr escaped_;
