@@ -100,46 +100,46 @@ void BuildForm(Form& form, const FormLayout& layout, const FormHandlers& handler
 
     // Settings first, events last, so that building fires no handler.
     std::vector<Control*> built;
-    for (const ControlLayout& spec : layout.controls) {
+    for (const ControlLayout& entry : layout.controls) {
         Control* parent = &form;
-        if (!spec.parent.empty()) {
-            parent = form.Find(spec.parent);
+        if (!entry.parent.empty()) {
+            parent = form.Find(entry.parent);
             if (parent == nullptr) {
-                throw std::logic_error("form " + form.Name() + " has no parent " + spec.parent);
+                throw std::logic_error("form " + form.Name() + " has no parent " + entry.parent);
             }
         }
-        Control& control = AddControl(form, spec, parent);
-        control.SetBounds(spec.bounds);
-        control.SetAnchors(spec.anchors);
-        control.SetText(spec.text);
-        control.SetHint(spec.hint, spec.showHint);
-        control.SetEnabled(spec.enabled);
-        control.SetVisible(spec.visible);
-        control.SetTabOrder(spec.tabOrder);
-        control.SetFont(spec.font);
-        control.SetImeOff(spec.imeOff);
-        control.SetCursor(spec.cursor);
+        Control& control = AddControl(form, entry, parent);
+        control.SetBounds(entry.bounds);
+        control.SetAnchors(entry.anchors);
+        control.SetText(entry.text);
+        control.SetHint(entry.hint, entry.showHint);
+        control.SetEnabled(entry.enabled);
+        control.SetVisible(entry.visible);
+        control.SetTabOrder(entry.tabOrder);
+        control.SetFont(entry.font);
+        control.SetImeOff(entry.imeOff);
+        control.SetCursor(entry.cursor);
         built.push_back(&control);
     }
     for (std::size_t i = 0; i < built.size(); ++i) {
-        const ControlLayout& spec = layout.controls[i];
-        built[i]->OnChange = Lookup(handlers.events, spec.onChange, form.Name());
-        built[i]->OnClick = Lookup(handlers.events, spec.onClick, form.Name());
-        if (!spec.onShow.empty()) {
+        const ControlLayout& entry = layout.controls[i];
+        built[i]->OnChange = Lookup(handlers.events, entry.onChange, form.Name());
+        built[i]->OnClick = Lookup(handlers.events, entry.onClick, form.Name());
+        if (!entry.onShow.empty()) {
             static_cast<TabSheet&>(*built[i]).OnShow =
-                Lookup(handlers.events, spec.onShow, form.Name());
+                Lookup(handlers.events, entry.onShow, form.Name());
         }
     }
 
     if (!layout.menuName.empty()) {
         MainMenu& menu = form.SetMenu(std::make_unique<MainMenu>(layout.menuName));
-        for (const MenuLayout& spec : layout.menu) {
-            MenuItem* parent = spec.parent.empty() ? &menu : menu.Find(spec.parent);
+        for (const MenuLayout& entry : layout.menu) {
+            MenuItem* parent = entry.parent.empty() ? &menu : menu.Find(entry.parent);
             if (parent == nullptr) {
-                throw std::logic_error("form " + form.Name() + " has no menu " + spec.parent);
+                throw std::logic_error("form " + form.Name() + " has no menu " + entry.parent);
             }
-            MenuItem& item = parent->Add(spec.name, spec.caption);
-            item.OnClick = Lookup(handlers.menuItems, spec.onClick, form.Name());
+            MenuItem& item = parent->Add(entry.name, entry.caption);
+            item.OnClick = Lookup(handlers.menuItems, entry.onClick, form.Name());
         }
     }
 
