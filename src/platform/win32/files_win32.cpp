@@ -6,6 +6,7 @@
 #include <climits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 namespace {
@@ -49,6 +50,44 @@ std::optional<FileIdentity> IdentifyWide(const std::wstring& path) {
                         (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
+// Where a file is, as the system names it on its volume ("\photos\a.jpg"), and how many names it
+// has. Asked of an open file, which costs no search of its folder, and without the volume serial
+// number, which some systems look up slowly.
+struct Place {
+    DWORD links = 0;
+    std::wstring path;
+};
+
+std::optional<Place> PlaceOf(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::optional<Place> place;
+    FILE_STANDARD_INFO standard;
+    std::vector<unsigned char> buffer(sizeof(FILE_NAME_INFO) + MAX_PATH * sizeof(WCHAR));
+    if (GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof(standard))) {
+        for (;;) {
+            auto* name = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+            if (GetFileInformationByHandleEx(file, FileNameInfo, name,
+                                             static_cast<DWORD>(buffer.size()))) {
+                place = Place{standard.NumberOfLinks,
+                              std::wstring(name->FileName, name->FileNameLength / sizeof(WCHAR))};
+                break;
+            }
+            if (GetLastError() != ERROR_MORE_DATA ||
+                name->FileNameLength <= buffer.size() - sizeof(FILE_NAME_INFO)) {
+                break;
+            }
+            buffer.resize(sizeof(FILE_NAME_INFO) + name->FileNameLength);
+        }
+    }
+    CloseHandle(file);
+    return place;
+}
+
 bool SameFile(const std::wstring& a, const std::wstring& b) {
     std::optional<FileIdentity> first = IdentifyWide(a);
     std::optional<FileIdentity> second = IdentifyWide(b);
@@ -83,11 +122,31 @@ class Win32FileSystem : public FileSystem {
     bool Move(const std::string& from, const std::string& to) override {
         std::optional<std::wstring> source = Wide(from);
         std::optional<std::wstring> target = Wide(to);
+        if (!source || !target) {
+            return false;
+        }
         // MoveFileW never replaces another file, but a move onto the file itself (the same name,
         // another case, a hard link) can report success and leave both names as they were.
-        // Anything already at To is refused first.
-        return source && target && !Present(*target) &&
-               MoveFileW(source->c_str(), target->c_str()) != 0;
+        const std::optional<Place> before = PlaceOf(*source);
+        if (!before) {
+            return false;
+        }
+        if (before->links > 1) {
+            // Another name of the file may be the To path: anything already there is refused.
+            return !Present(*target) && MoveFileW(source->c_str(), target->c_str()) != 0;
+        }
+        // With one name, a move onto itself leaves the file where it was. Testing To before the
+        // move would cost, on some systems, a search of its whole folder for a name that is not
+        // there, on every number of a run; the file's place afterwards tells as much.
+        if (!MoveFileW(source->c_str(), target->c_str())) {
+            return false;
+        }
+        const std::optional<Place> after = PlaceOf(*target);
+        if (!after || after->path != before->path) {
+            return true;
+        }
+        // The same place: the file stayed, or went to the same path on another volume.
+        return !Present(*source);
     }
 
     std::optional<FileIdentity> Identify(const std::string& path) override {
