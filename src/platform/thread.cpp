@@ -1,17 +1,24 @@
 #include "platform/thread.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <exception>
 #include <memory>
-#include <mutex>
 
 #include "platform/application.h"
+#include "platform/done_signal.h"
 #include "platform/watch.h"
 
 namespace kelvaro {
 
-Thread::Thread(Application& application, bool createSuspended) : application_(application) {
+// Shared with the step's task, so that the main thread may still be signalling when this thread
+// has seen the flag, returned, and freed itself.
+struct Thread::Handoff {
+    DoneSignal done;
+    std::exception_ptr error;
+};
+
+Thread::Thread(Application& application, bool createSuspended)
+    : application_(application), handoff_(std::make_shared<Handoff>()) {
     if (!createSuspended) {
         Start();
     }
@@ -55,32 +62,21 @@ void Thread::Synchronize(const std::function<void()>& step) {
         step();
         return;
     }
-    // Shared with the task, so that the main thread may still be signalling when this thread
-    // has seen the flag and returned.
-    struct Handoff {
-        std::atomic<bool> done{false};
-        std::exception_ptr error;
-        std::mutex mutex;
-        std::condition_variable signal;
-    };
-    auto handoff = std::make_shared<Handoff>();
+    // The last step's task has run to its end on the main thread before this one can run there.
+    const std::shared_ptr<Handoff> handoff = handoff_;
+    handoff->done.Reset();
+    handoff->error = nullptr;
     application_.MainThreadQueue().Push([handoff, &step] {
         try {
             step();
         } catch (...) {
             handoff->error = std::current_exception();
         }
-        std::lock_guard lock(handoff->mutex);
-        handoff->done.store(true, std::memory_order_release);
-        handoff->signal.notify_one();
+        handoff->done.Raise();
     });
     // Most steps take a few microseconds: watch for the end awake before going to sleep.
-    const bool done = WatchFor([&handoff] { return handoff->done.load(std::memory_order_acquire); },
-                               std::chrono::microseconds(200));
-    if (!done) {
-        std::unique_lock lock(handoff->mutex);
-        handoff->signal.wait(lock,
-                             [&handoff] { return handoff->done.load(std::memory_order_acquire); });
+    if (!WatchFor([&handoff] { return handoff->done.Raised(); }, std::chrono::microseconds(200))) {
+        handoff->done.Wait();
     }
     if (handoff->error) {
         std::rethrow_exception(handoff->error);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace kelvaro {
@@ -36,7 +37,13 @@ class Thread {
   private:
     static void Body(Thread* self);
 
+
     Application& application_;
+    // What a step hands back to the thread that waits for it. One serves every step of the
+    // thread: making a mutex and a condition variable for each would cost more, on some systems,
+    // than a short step itself.
+    struct Handoff;
+    std::shared_ptr<Handoff> handoff_;
     std::thread thread_;
     std::atomic<bool> terminated_{false};
     bool freeOnTerminate_ = false;

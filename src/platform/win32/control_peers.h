@@ -180,6 +180,11 @@ class GaugePeer : public WindowPeer {
 
   protected:
     void ShowText() override;
+
+  private:
+    // What the window shows is the percentage alone: a run that moves the gauge on every number
+    // repaints it a hundred times, not once a number.
+    int shownPercent_ = -1;
 };
 
 // The text a gauge prints: its percentage, "NN%".

@@ -46,8 +46,9 @@ std::optional<FileIdentity> IdentifyWide(const std::wstring& path) {
     if (!known) {
         return std::nullopt;
     }
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    return FileIdentity{
+        info.dwVolumeSerialNumber,
+        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 // Where a file is, as the system names it on its volume ("\photos\a.jpg"), and how many names it

@@ -15,20 +15,27 @@ std::string GaugeText(const Gauge& gauge) {
 }
 
 void GaugePeer::Create(HWND parent) {
-    window_ = MakeWindow(kPaneClass, GaugeText(static_cast<Gauge&>(control_)), 0, 0, parent);
+    const auto& gauge = static_cast<Gauge&>(control_);
+    window_ = MakeWindow(kPaneClass, GaugeText(gauge), 0, 0, parent);
+    shownPercent_ = gauge.PercentDone();
 }
 
 void GaugePeer::Changed(Property what) {
-    if ((what == Property::Range || what == Property::Progress) && window_ != nullptr) {
+    if (what == Property::Range || what == Property::Progress) {
         ShowText();
-        InvalidateRect(window_, nullptr, FALSE);
         return;
     }
     WindowPeer::Changed(what);
 }
 
 void GaugePeer::ShowText() {
-    SetWindowTextIfChanged(window_, GaugeText(static_cast<Gauge&>(control_)));
+    const auto& gauge = static_cast<Gauge&>(control_);
+    if (window_ == nullptr || gauge.PercentDone() == shownPercent_) {
+        return;
+    }
+    shownPercent_ = gauge.PercentDone();
+    SetWindowTextW(window_, Widen(GaugeText(gauge)).c_str());
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 void GaugePeer::Paint(HDC dc, const RECT& client) {

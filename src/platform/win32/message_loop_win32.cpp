@@ -7,7 +7,8 @@
 // painting that has waited for a frame, defers the steps until the queue has none (or a short
 // timer fires, in loops that are not the backend's own, such as a message box's). Painting waits
 // for at most a frame: a run that changes its progress window on every number paints it once a
-// frame, not once a number.
+// frame, not once a number. Once a step has run, the steps that follow it at once run in the same
+// burst of a few milliseconds, and the label texts they set show at the end of the burst.
 #include <algorithm>
 #include <cwctype>
 
@@ -28,6 +29,11 @@ using Clock = std::chrono::steady_clock;
 // smooth to the eye, and half the painting of one refresh for a run that changes its progress
 // window on every number.
 constexpr auto kFrame = std::chrono::milliseconds(33);
+
+// How long the main thread takes steps as they come before it looks at its messages again, and
+// how long it waits for the next one meanwhile.
+constexpr auto kStepBurst = std::chrono::milliseconds(15);
+constexpr auto kNextStep = std::chrono::microseconds(100);
 
 }  // namespace
 
@@ -101,12 +107,27 @@ void Win32Backend::RunSteps() {
         deferred_ = false;
         KillTimer(service_, kDeferTimer);
     }
-    if (queue_ != nullptr && application_ != nullptr) {
-        int ran = 0;
-        application_->Guard([&] { ran = queue_->RunPending(); });
-        if (ran > 0) {
-            stepsAt_ = Clock::now();
+    if (queue_ == nullptr || application_ == nullptr) {
+        return;
+    }
+    // Texts that the steps set show once, at the end of the burst, not once a step.
+    const bool outer = runningSteps_;
+    runningSteps_ = true;
+    int ran = 0;
+    application_->Guard([&] { ran = queue_->RunPending(); });
+    if (ran > 0) {
+        // A worker hands over its next step microseconds after the last one has run: one burst
+        // takes the steps as they come, for a few milliseconds, sparing each of them a round
+        // through the message queue. Input and painting wait no longer than that.
+        const auto burstEnd = Clock::now() + kStepBurst;
+        while (ran > 0 && Clock::now() < burstEnd && queue_ != nullptr && application_ != nullptr) {
+            application_->Guard([&] { ran = queue_->WaitAndRun(Clock::now() + kNextStep); });
         }
+        stepsAt_ = Clock::now();
+    }
+    runningSteps_ = outer;
+    if (!outer) {
+        ShowDeferredTexts();
     }
 }
 
@@ -238,7 +259,11 @@ Win32Backend::PumpEnd Win32Backend::Pump(const std::function<bool()>& done,
         const bool holdPaint = Clock::now() < paintHeld;
         const UINT kinds = holdPaint ? PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE : 0;
         MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | kinds)) {
+        // A timer's message comes only when no posted message waits, and while steps stream in
+        // one nearly always does: then due timers are taken first, so that a run never holds
+        // them up.
+        if ((holdPaint && PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ||
+            PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | kinds)) {
             if (message.message == WM_QUIT) {
                 quitCode_ = static_cast<int>(message.wParam);
                 return PumpEnd::Quit;

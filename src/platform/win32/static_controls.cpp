@@ -76,6 +76,9 @@ void LabelPeer::ShowText() {
         SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>((style & ~mask) | wanted));
         InvalidateRect(window_, nullptr, TRUE);
     }
+    if (!static_cast<Label&>(control_).AutoSize() && backend_.DeferText(*this)) {
+        return;  // a run sets its paths on every number; they show once a burst of steps
+    }
     SetCaptionForNextPaint(window_, control_.Text());
     if (static_cast<Label&>(control_).AutoSize()) {
         LayOut();  // the size follows the caption

@@ -183,6 +183,32 @@ void Win32Backend::Unregister(HWND window) {
     peers_.erase(window);
 }
 
+bool Win32Backend::DeferText(WindowPeer& peer) {
+    if (!runningSteps_) {
+        return false;
+    }
+    if (std::find(deferredTexts_.begin(), deferredTexts_.end(), &peer) == deferredTexts_.end()) {
+        deferredTexts_.push_back(&peer);
+    }
+    return true;
+}
+
+void Win32Backend::ForgetDeferredText(WindowPeer& peer) {
+    deferredTexts_.erase(std::remove(deferredTexts_.begin(), deferredTexts_.end(), &peer),
+                         deferredTexts_.end());
+}
+
+void Win32Backend::ShowDeferredTexts() {
+    const bool running = runningSteps_;
+    runningSteps_ = false;
+    std::vector<WindowPeer*> deferred;
+    deferred.swap(deferredTexts_);
+    for (WindowPeer* peer : deferred) {
+        peer->Changed(Property::Text);
+    }
+    runningSteps_ = running;
+}
+
 WindowPeer* Win32Backend::PeerOf(HWND window) const {
     for (HWND walk = window; walk != nullptr && walk != GetDesktopWindow();
          walk = GetAncestor(walk, GA_PARENT)) {
@@ -261,6 +287,7 @@ HWND Win32Backend::MessageBoxOwner() const {
 }
 
 int Win32Backend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    ShowDeferredTexts();  // a message from a step shows over what the step has set
     if (answerer_) {
         answered_.push_back({text, caption, flags});
         return answerer_(answered_.back());

@@ -91,6 +91,10 @@ class Win32Backend : public Backend {
     FontCache& Fonts() { return fonts_; }
     void Register(HWND window, WindowPeer* peer);
     void Unregister(HWND window);
+    // While steps stream in, a peer may leave its new text to the end of the burst: true if the
+    // backend took it, to tell the peer its text changed then. A peer that goes is forgotten.
+    bool DeferText(WindowPeer& peer);
+    void ForgetDeferredText(WindowPeer& peer);
     // The peer of the window, or of its nearest ancestor that has one.
     WindowPeer* PeerOf(HWND window) const;
     FormPeer* MainFormPeer() const;
@@ -138,6 +142,8 @@ class Win32Backend : public Backend {
     void Wake();
     void OnWake();
     void RunSteps();
+    // Shows the texts deferred while steps ran.
+    void ShowDeferredTexts();
     // The input and painting in the queue (QS_ flags); notes when painting was last up to date.
     DWORD PendingInputAndPaint();
     bool InputOrPaintPending();
@@ -164,6 +170,8 @@ class Win32Backend : public Backend {
     Win32Registry registry_;
     Win32Clipboard clipboard_{[this] { return service_; }};
     std::unordered_map<HWND, WindowPeer*> peers_;
+    bool runningSteps_ = false;
+    std::vector<WindowPeer*> deferredTexts_;
     std::vector<FormPeer*> forms_;
     std::vector<ModalRecord> modals_;
     std::map<std::string, FormScript> shownScripts_;

@@ -35,6 +35,7 @@ WindowPeer::WindowPeer(Win32Backend& backend, Control& control, FormPeer* form)
     : backend_(backend), control_(control), form_(form) {}
 
 WindowPeer::~WindowPeer() {
+    backend_.ForgetDeferredText(*this);
     if (window_ != nullptr) {
         backend_.Unregister(window_);
         if (ownClass_) {
