@@ -111,8 +111,14 @@ TEST_F(Win32Run, TheMissingFileWarningAnsweredWithCancelStopsTheRun) {
         const char* where;
     };
     const CancelCase cases[] = {{false, "From : 2 , To : 11"}, {true, "From : 2 , To : 10"}};
-    backend.AnswerMessages([](const AnsweredMessage& message) {
-        return message.caption == "ファイル読みこみエラー" ? kIdCancel : kIdOk;
+    // What the progress window shows under the warning: the paths of the missing file.
+    std::string shownFrom;
+    backend.AnswerMessages([&](const AnsweredMessage& message) {
+        if (message.caption != "ファイル読みこみエラー") {
+            return kIdOk;
+        }
+        shownFrom = TextOf(Window(*Form_Ope->Label_From));
+        return kIdCancel;
     });
     for (const CancelCase& c : cases) {
         SCOPED_TRACE(c.pack ? "packed" : "not packed");
@@ -131,6 +137,7 @@ TEST_F(Win32Run, TheMissingFileWarningAnsweredWithCancelStopsTheRun) {
         EXPECT_EQ(messages[0].text,
                   "ファイル \"f2\" が読み込みできません。\n\n操作を続行しますか？");
         EXPECT_EQ(messages[0].flags, static_cast<unsigned>(kMbOkCancel | kMbIconExclamation));
+        EXPECT_EQ(shownFrom, "in\\f2");
         EXPECT_EQ(messages[1].text,
                   std::string("移動を強制終了しました。\n\n移動ファイル数 : 1\n\n") + c.where +
                       "で中断しました。");
