@@ -16,7 +16,8 @@ namespace kelvaro {
 
 class DoneSignal {
   public:
-    // Lowers the flag; only while no one raises or waits.
+    // Lowers the flag before the next step is handed over: only once the last raise has been
+    // seen, so that a raise still finishing can at most wake no one.
     void Reset() { raised_.store(0, std::memory_order_relaxed); }
     bool Raised() const { return raised_.load(std::memory_order_acquire) != 0; }
     // Raises the flag and wakes the waiter. What the raising thread wrote before is seen by the
